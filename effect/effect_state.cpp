@@ -1,0 +1,3 @@
+#include "effect_state.h"
+
+EffectState Effect;

@@ -1,0 +1,53 @@
+# Sourced by the run and test scripts: a private X display (unless one is
+# given), a Japanese locale and a Wine prefix made ready for our programs.
+#   ondira_start_display [WIDTHxHEIGHT]  starts Xvfb when DISPLAY is unset (or forced)
+#   ondira_prepare_prefix DIR            makes a fresh prefix at DIR
+#   ondira_end_session                   stops what was started
+
+ONDIRA_STARTED_XVFB_PID=""
+
+ondira_start_display() {
+  local size=${1:-1024x768}
+  local number
+  for number in $(seq 90 140); do
+    [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ] || break
+  done
+  Xvfb ":${number}" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+  ONDIRA_STARTED_XVFB_PID=$!
+  export DISPLAY=":${number}"
+  local i
+  for i in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on ${DISPLAY}" >&2
+  return 1
+}
+
+ondira_prepare_prefix() {
+  export WINEPREFIX=$1
+  export WINEARCH=win32
+  export LC_ALL=ja_JP.UTF-8
+  export WINEDEBUG=-all
+  # A crash ends the process instead of waiting in the debugger.
+  export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot -i >/dev/null 2>&1
+  # Unmanaged windows: no window manager here, and full-screen windows
+  # would otherwise wait for one when they are destroyed.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+  # Keep one server and its services alive for the whole session: programs
+  # start faster, and no service holds on to a test runner's output pipe.
+  wineserver -p >/dev/null 2>&1
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+ondira_end_session() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$ONDIRA_STARTED_XVFB_PID" ]; then
+    kill "$ONDIRA_STARTED_XVFB_PID" 2>/dev/null || true
+    wait "$ONDIRA_STARTED_XVFB_PID" 2>/dev/null || true
+  fi
+}
