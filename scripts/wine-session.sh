@@ -2,6 +2,7 @@
 # given), a Japanese locale and a Wine prefix made ready for our programs.
 #   ondira_start_display [WIDTHxHEIGHT]  starts Xvfb when DISPLAY is unset (or forced)
 #   ondira_prepare_prefix DIR            makes a fresh prefix at DIR
+#   ondira_use_prefix DIR                uses the prefix at DIR, made once
 #   ondira_end_session                   stops what was started
 
 ONDIRA_STARTED_XVFB_PID=""
@@ -24,13 +25,33 @@ ondira_start_display() {
   return 1
 }
 
-ondira_prepare_prefix() {
+ondira_wine_environment() {
   export WINEPREFIX=$1
   export WINEARCH=win32
   export LC_ALL=ja_JP.UTF-8
   export WINEDEBUG=-all
   # A crash ends the process instead of waiting in the debugger.
   export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
+}
+
+ondira_use_prefix() {
+  if [ -f "$1/.ondira-ready" ]; then
+    ondira_wine_environment "$1"
+    ondira_start_wine_server
+  else
+    ondira_prepare_prefix "$1"
+  fi
+}
+
+ondira_start_wine_server() {
+  # Keep one server and its services alive for the whole session: programs
+  # start faster, and no service holds on to a test runner's output pipe.
+  wineserver -p >/dev/null 2>&1
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
+}
+
+ondira_prepare_prefix() {
+  ondira_wine_environment "$1"
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot -i >/dev/null 2>&1
@@ -38,10 +59,8 @@ ondira_prepare_prefix() {
   # would otherwise wait for one when they are destroyed.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   wineserver -w
-  # Keep one server and its services alive for the whole session: programs
-  # start faster, and no service holds on to a test runner's output pipe.
-  wineserver -p >/dev/null 2>&1
-  wine cmd /c exit >/dev/null 2>&1 </dev/null
+  touch "$WINEPREFIX/.ondira-ready"
+  ondira_start_wine_server
 }
 
 ondira_end_session() {

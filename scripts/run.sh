@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the programs and runs the wave effect over
+# a sample desktop: on your X display when DISPLAY is set (press a key or
+# click to end it), otherwise on a private Xvfb display, ended after the
+# screenshots. Screenshots go to out/screenshots/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bin="$root/build/win32/bin"
+shots="$root/out/screenshots"
+
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh" programs
+
+. "$root/scripts/wine-session.sh"
+trap ondira_end_session EXIT
+headless=no
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  headless=yes
+  ondira_start_display 1024x768
+fi
+ondira_use_prefix "$root/build/run-prefix"
+mkdir -p "$shots"
+
+wine "$bin/sample_desktop.exe" &
+sleep 2
+import -window root "$shots/1-sample-desktop.png"
+
+wine "$bin/Ondira.dll" &
+effect=$!
+sleep 1.5
+import -window root "$shots/2-effect-early.png"
+sleep 5
+import -window root "$shots/3-effect-later.png"
+echo "Screenshots: $shots"
+
+if [ "$headless" = yes ]; then
+  xdotool key space
+else
+  echo "Press a key or click in the effect to end it."
+fi
+wait "$effect"
+echo "The effect ended with exit code $?."
