@@ -13,7 +13,7 @@ if(ONDIRA_WINDOWS)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
   if(MINGW)
     # Self-contained PE32 programs: no MinGW runtime DLL beside them.
-    add_link_options(-static -static-libgcc -static-libstdc++)
+    add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release>:-s>)
   endif()
 endif()
 

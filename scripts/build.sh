@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both trees: build/host (platform-free logic and its native tests,
 # with sanitizers) and build/win32 (the Windows programs and their tests).
+#   build.sh [all | programs | targets NAME...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -21,5 +22,9 @@ case "${1:-all}" in
     ;;
   programs)
     cmake --build "$root/build/win32" -j "$jobs" --target ondira_programs
+    ;;
+  targets)
+    shift
+    cmake --build "$root/build/win32" -j "$jobs" --target "$@"
     ;;
 esac
