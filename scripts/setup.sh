@@ -7,7 +7,7 @@ native_packages=(
   cmake make g++ libgtest-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   xvfb xdotool x11-utils imagemagick
-  fonts-ipafont-gothic locales
+  fonts-ipafont-gothic fonts-wine locales
   sox lame
 )
 i386_packages=(
