@@ -93,12 +93,15 @@ TEST_P(RunSwitch, RunsTheEffectAndEndsSoonAfterIt) {
   // The run goes on past several presence checks.
   EXPECT_FALSE(saver.WaitForEnd(1200));
   PumpMessages(300);
+  const DWORD keyPressed = GetTickCount();
   PressKey(VK_SPACE);
   ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, "Ondira") == nullptr; }, 10000));
   const DWORD effectGone = GetTickCount();
   ASSERT_TRUE(saver.WaitForEnd(EndsAtOnceMs));
-  std::printf("saver ended %lu ms after the effect\n",
-              static_cast<unsigned long>(GetTickCount() - effectGone));
+  const DWORD saverGone = GetTickCount();
+  std::printf("stop: effect gone %lu ms after the key, saver gone %lu ms after the effect\n",
+              static_cast<unsigned long>(effectGone - keyPressed),
+              static_cast<unsigned long>(saverGone - effectGone));
   EXPECT_EQ(saver.ExitCode(), 0u);
   EXPECT_TRUE(TopLevelWindowsOf(saver.id()).empty());
 }
