@@ -58,6 +58,9 @@ ondira_prepare_prefix() {
   # Unmanaged windows: no window manager here, and full-screen windows
   # would otherwise wait for one when they are destroyed.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # The Japanese system fonts the saver names, mapped to the installed IPA fonts.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.ondira-ready"
   ondira_start_wine_server

@@ -12,7 +12,6 @@ void RegisterFormClass(WNDPROC procedure) {
   static bool registered = false;
   if (registered) return;
   WNDCLASSA windowClass = {};
-  windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = App::Instance();
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -25,15 +24,10 @@ DWORD StyleOf(BorderStyle border) {
                                             : WS_POPUP;
 }
 
-int ShiftState() {
-  return ((GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
-         ((GetKeyState(VK_MENU) < 0) ? 4 : 0);
-}
-
 }  // namespace
 
 Form::Form(std::string caption, BorderStyle border, COLORREF background)
-    : caption_(std::move(caption)), border_(border), background_(background) {}
+    : caption_(std::move(caption)), border_(border), surface_(background) {}
 
 Form::~Form() {
   if (window_ != nullptr) {
@@ -111,7 +105,7 @@ void Form::SetIcon(HICON icon) {
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-void Form::AddControl(WindowlessControl& control) { controls_.push_back(&control); }
+void Form::AddControl(WindowlessControl& control) { surface_.AddControl(control); }
 
 void Form::Refresh() {
   if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
@@ -145,7 +139,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       clientWidth_ = LOWORD(lParam);
       clientHeight_ = HIWORD(lParam);
-      surface_.Resize(clientWidth_, clientHeight_, background_);
+      surface_.Resize(clientWidth_, clientHeight_);
       OnResize();
       Refresh();
       return 0;
@@ -154,12 +148,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(window_, &paint);
-      Paint(dc);
+      surface_.Paint(dc);
       EndPaint(window_, &paint);
       return 0;
     }
     case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
+      surface_.Paint(reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_TIMER: {
       const auto found = timers_.find(wParam);
@@ -167,13 +161,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_LBUTTONDOWN:
-      PassMouseDown(1, wParam, lParam);
-      return 0;
     case WM_RBUTTONDOWN:
-      PassMouseDown(2, wParam, lParam);
-      return 0;
     case WM_MBUTTONDOWN:
-      PassMouseDown(4, wParam, lParam);
+      surface_.PassMouseDown(PressedButtonOf(message), lParam);
       return 0;
     case WM_SETCURSOR:
       if (App::CurrentMousePointer() == App::MousePointer::Hourglass) {
@@ -193,29 +183,4 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return OnOtherMessage(message, wParam, lParam);
-}
-
-void Form::Paint(HDC dc) {
-  // Composed off screen, then shown in one copy: no flicker.
-  Canvas frame;
-  frame.Resize(clientWidth_, clientHeight_, background_);
-  if (frame.dc() == nullptr) return;
-  surface_.CopyTo(frame.dc(), 0, 0);
-  for (const WindowlessControl* control : controls_) {
-    if (control->visible) control->Paint(frame.dc());
-  }
-  frame.CopyTo(dc, 0, 0);
-}
-
-void Form::PassMouseDown(int button, WPARAM wParam, LPARAM lParam) {
-  (void)wParam;
-  const int x = static_cast<short>(LOWORD(lParam));
-  const int y = static_cast<short>(HIWORD(lParam));
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-    WindowlessControl* control = *it;
-    if (control->visible && control->Contains(x, y)) {
-      if (control->onMouseDown) control->onMouseDown(button, ShiftState(), x, y);
-      return;
-    }
-  }
 }

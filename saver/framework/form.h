@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas.h"
+#include "control_surface.h"
 #include "windowless.h"
 
 class Timer;
@@ -58,20 +58,16 @@ class Form {
   friend class Timer;
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint(HDC dc);
-  void PassMouseDown(int button, WPARAM wParam, LPARAM lParam);
   UINT_PTR AddTimer(Timer& timer);
   void RemoveTimer(UINT_PTR id);
 
   std::string caption_;
   BorderStyle border_;
-  COLORREF background_;
   HWND window_ = nullptr;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
   bool unloading_ = false;
-  Canvas surface_;
-  std::vector<WindowlessControl*> controls_;
+  ControlSurface surface_;
   std::map<UINT_PTR, Timer*> timers_;
   UINT_PTR nextTimerId_ = 1;
 };

@@ -6,3 +6,5 @@
 
 std::string AnsiFromUtf8(const std::string& utf8);
 std::string Utf8FromAnsi(const std::string& ansi);
+std::wstring WideFromUtf8(const std::string& utf8);
+std::string Utf8FromWide(const std::wstring& wide);

@@ -1,19 +1,7 @@
 #include "windowless.h"
 
-#include <vector>
+#include "text.h"
 
-namespace {
-
-std::wstring WideFromUtf8(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-  return wide;
-}
-
-}  // namespace
 
 void WindowlessControl::SetBounds(int left, int top, int width, int height) {
   bounds = {left, top, left + width, top + height};
