@@ -8,12 +8,12 @@ native_packages=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   xvfb xdotool x11-utils imagemagick
   fonts-ipafont-gothic fonts-wine locales
-  sox lame
+  sox lame pulseaudio pulseaudio-utils
 )
 i386_packages=(
   wine wine32:i386
   libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libglu1-mesa:i386
-  libasound2:i386 libasound2-plugins:i386
+  libasound2:i386 libasound2-plugins:i386 libpulse0:i386
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
   gstreamer1.0-libav:i386
 )

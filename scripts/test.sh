@@ -16,5 +16,10 @@ echo "== Windows tests under Wine"
 trap ondira_end_session EXIT
 unset DISPLAY
 ondira_start_display 1024x768
+ondira_start_audio "$root/build/audio"
 ondira_prepare_prefix "$root/build/wine-prefix"
+# The music tests find their sounds and the no-device configuration here.
+bash "$root/scripts/make-test-sounds.sh" "$root/build/test sounds"
+export ONDIRA_TEST_SOUNDS="$(winepath -w "$root/build/test sounds")"
+export ONDIRA_NO_SOUND_CONFIG="$root/build/audio/no-device.conf"
 (cd "$root/build/win32" && ctest --output-on-failure)

@@ -3,9 +3,12 @@
 #   ondira_start_display [WIDTHxHEIGHT]  starts Xvfb when DISPLAY is unset (or forced)
 #   ondira_prepare_prefix DIR            makes a fresh prefix at DIR
 #   ondira_use_prefix DIR                uses the prefix at DIR, made once
+#   ondira_start_audio DIR               a private sound server with one silent,
+#                                        real-time output whose sound can be recorded
 #   ondira_end_session                   stops what was started
 
 ONDIRA_STARTED_XVFB_PID=""
+ONDIRA_AUDIO_DIR=""
 
 ondira_start_display() {
   local size=${1:-1024x768}
@@ -66,8 +69,35 @@ ondira_prepare_prefix() {
   ondira_start_wine_server
 }
 
+ondira_start_audio() {
+  ONDIRA_AUDIO_DIR=$1
+  mkdir -p "$ONDIRA_AUDIO_DIR"
+  chmod 700 "$ONDIRA_AUDIO_DIR"
+  # The output plays in real time into nothing; its monitor is the default
+  # input, so a test can record with the ordinary wave-in calls what was played.
+  XDG_RUNTIME_DIR="$ONDIRA_AUDIO_DIR" HOME="$ONDIRA_AUDIO_DIR" pulseaudio --daemonize=yes \
+    --exit-idle-time=-1 -n --use-pid-file=yes \
+    --load="module-null-sink sink_name=ondira_out rate=44100 channels=2" \
+    --load="module-native-protocol-unix socket=$ONDIRA_AUDIO_DIR/native" \
+    --log-target=file:"$ONDIRA_AUDIO_DIR/server.log" >/dev/null 2>&1 || return 1
+  export PULSE_SERVER="unix:$ONDIRA_AUDIO_DIR/native"
+  local i
+  for i in $(seq 1 50); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  pactl set-default-sink ondira_out >/dev/null
+  pactl set-default-source ondira_out.monitor >/dev/null
+  # A sound configuration without any device, for runs that must have none.
+  printf 'pcm.!default { type hw card 99 }\nctl.!default { type hw card 99 }\n' \
+    >"$ONDIRA_AUDIO_DIR/no-device.conf"
+}
+
 ondira_end_session() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$ONDIRA_AUDIO_DIR" ]; then
+    XDG_RUNTIME_DIR="$ONDIRA_AUDIO_DIR" HOME="$ONDIRA_AUDIO_DIR" pulseaudio --kill >/dev/null 2>&1 || true
+  fi
   if [ -n "$ONDIRA_STARTED_XVFB_PID" ]; then
     kill "$ONDIRA_STARTED_XVFB_PID" 2>/dev/null || true
     wait "$ONDIRA_STARTED_XVFB_PID" 2>/dev/null || true

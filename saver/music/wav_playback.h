@@ -6,8 +6,10 @@
 
 namespace Ondira_BGM {
 
-// The sound player's flags for WavPlay: SND_ASYNC | SND_LOOP, and no other.
-constexpr std::uint32_t WavLoopFlags = 0x0001 | 0x0008;
+// The sound player's flags for WavPlay: SND_ASYNC | SND_LOOP, and
+// SND_NODEFAULT, so that a file that cannot be played (gone, empty, not a
+// sound) is silence rather than the system's default sound over and over.
+constexpr std::uint32_t WavLoopFlags = 0x0001 | 0x0002 | 0x0008;
 
 // Plays BgmFile in a loop, when the machine has a wave output device.
 void WavPlay();

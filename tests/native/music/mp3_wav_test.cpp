@@ -99,7 +99,7 @@ TEST_F(WavTest, PlayNeedsAWaveOutputDevice) {
 
   fake.waveDevices = 2;
   WavPlay();
-  EXPECT_THAT(fake.sounds, ElementsAre(SoundCall{true, "C:\\My Music\\loop 1.wav", 9}));
+  EXPECT_THAT(fake.sounds, ElementsAre(SoundCall{true, "C:\\My Music\\loop 1.wav", 11}));
   EXPECT_THAT(fake.calls, IsEmpty());
 }
 
