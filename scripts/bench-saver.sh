@@ -32,6 +32,11 @@ cpu_seconds() { awk '{printf "%.6f\n", $1 / 1e9}' "/proc/$1/schedstat"; }
 
 wine "$bin/saver_program_test.exe" --gtest_filter='Switches/RunSwitch.*/Index0_s' \
   --gtest_repeat="$runs" 2>/dev/null | grep '^stop:' >"$work/stops" || true
+# The same with an MP3 playing, and the gaps between its end and its restart.
+ondira_start_audio "$work/audio"
+bash "$root/scripts/make-test-sounds.sh" "$work/test sounds"
+ONDIRA_TEST_SOUNDS="$(winepath -w "$work/test sounds")" wine "$bin/saver_music_test.exe" \
+  --gtest_filter='SaverMusic.Mp3*' --gtest_repeat="$runs" 2>/dev/null >"$work/music" || true
 
 for run in $(seq 1 "$runs"); do
   wine "$install/Ondira.scr" /s &
@@ -55,6 +60,8 @@ echo "saver /s run, $runs runs (medians)"
 echo "  quit key to presence window gone (ms): $(awk '{print $4}' "$work/stops" | median)"
 echo "  presence gone to saver gone (ms):      $(awk '{print $11}' "$work/stops" | median)"
 echo "  quit key to saver gone (ms):           $(awk '{print $4 + $11}' "$work/stops" | median)"
+echo "  the same with an MP3 playing (ms):     $(grep '^stop:' "$work/music" | awk '{print $4 + $11}' | median)"
+echo "  MP3 end to restart gap (s):            $(grep 'restart gap' "$work/music" | awk '{print $5}' | median)"
 echo "  quit key to the last unix process (s): $(awk '{print $1}' "$work/runs" | median)"
 echo "  saver CPU over 10 s (s):       $(awk '{print $3}' "$work/runs" | median)"
 echo "  Ondira.scr: $(stat -c %s "$bin/Ondira.scr") bytes, Ondira.dll: $(stat -c %s "$bin/Ondira.dll") bytes"

@@ -191,10 +191,15 @@ MusicRun RunWithMusic(const SaverInstall& install, DWORD runMs,
     EXPECT_TRUE(saver.started());
     EXPECT_TRUE(WaitFor([] { return FindWindowA("OpenGL", nullptr) != nullptr; }, 10000));
     PumpMessages(runMs);
+    const DWORD keyPressed = GetTickCount();
     PressKey(VK_SPACE);
     EXPECT_TRUE(WaitFor([] { return FindWindowA(nullptr, "Ondira") == nullptr; }, 10000));
+    const DWORD effectGone = GetTickCount();
     run.endedOnTime = saver.WaitForEnd(EndsAtOnceMs);
     run.saverEnded = recorder.Now();
+    std::printf("stop: effect gone %lu ms after the key, saver gone %lu ms after the effect\n",
+                static_cast<unsigned long>(effectGone - keyPressed),
+                static_cast<unsigned long>(GetTickCount() - effectGone));
   }
   PumpMessages(1200);
   recorder.Stop();
