@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "saver_install.h"
+#include "traced_saver.h"
 #include "wine_test_support.h"
 
 using namespace wine_test;
@@ -114,6 +116,41 @@ INSTANTIATE_TEST_SUITE_P(Switches, RunSwitch, ::testing::Values("/s", "/S", "-s"
                            }
                            return "Index" + std::to_string(info.index) + "_" + name;
                          });
+
+// The pointer calls the saver's own process made, in order ("0" hides, "1"
+// shows), from a "+pid,+cursor" trace whose lines start "<pid>:<tid>:".
+std::vector<std::string> PointerCallsIn(const std::string& traceFile, DWORD processId) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%04lx:", static_cast<unsigned long>(processId));
+  std::ifstream in(traceFile, std::ios::binary);
+  std::vector<std::string> calls;
+  const std::string marker = "NtUserShowCursor ";
+  for (std::string line; std::getline(in, line);) {
+    const size_t at = line.find(marker);
+    if (line.compare(0, std::strlen(prefix), prefix) == 0 && at != std::string::npos) {
+      calls.push_back(line.substr(at + marker.size(), 1));
+    }
+  }
+  return calls;
+}
+
+TEST_F(SaverProgram, OnlyTheRunSwitchHidesAndShowsThePointer) {
+  struct Case { const char* arguments; std::vector<std::string> calls; };
+  const Case cases[] = {{"/s", {"0", "1"}}, {"-S", {"0", "1"}}, {"", {}}};
+  const std::string trace = install->folder() + "\\cursor-trace.txt";
+  for (const Case& c : cases) {
+    {
+      TracedSaver saver(install->saver(), c.arguments, trace, "+pid,+cursor");
+      ASSERT_TRUE(saver.started());
+      ASSERT_TRUE(WaitFor([] { return FindWindowA("OpenGL", nullptr) != nullptr; }, 10000));
+      PumpMessages(700);
+      PressKey(VK_SPACE);
+      ASSERT_TRUE(saver.WaitForEnd(10000));
+      EXPECT_EQ(PointerCallsIn(trace, saver.id()), c.calls) << "'" << c.arguments << "'";
+    }
+    DeleteFileA(trace.c_str());
+  }
+}
 
 // --- refusals ------------------------------------------------------------
 

@@ -4,15 +4,13 @@
 
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "saver_install.h"
+#include "traced_saver.h"
 #include "sound_recorder.h"
 #include "wine_test_support.h"
 
@@ -35,74 +33,6 @@ std::string AnsiFromUtf8(const std::string& utf8) {
   WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr);
   return ansi;
 }
-
-// The Unix path of a Windows path, from Wine itself.
-std::string UnixPathOf(const std::string& windowsPath) {
-  using UnixName = char*(CDECL*)(const wchar_t*);
-  auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  if (unixName == nullptr) return "";
-  wchar_t wide[MAX_PATH] = {};
-  MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-  char* name = unixName(wide);
-  std::string path = name != nullptr ? name : "";
-  HeapFree(GetProcessHeap(), 0, name);
-  return path;
-}
-
-std::set<DWORD> SaverProcesses() {
-  std::set<DWORD> ids;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32 entry = {};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    if (lstrcmpiA(entry.szExeFile, "Ondira.scr") == 0) ids.insert(entry.th32ProcessID);
-  }
-  CloseHandle(snapshot);
-  return ids;
-}
-
-// The saver started as Windows would, but through a Unix shell, so that its
-// Unix environment (the sound server it finds) and Wine's trace output (its
-// standard error) are the test's to choose: Wine passes neither on from a
-// Windows parent.
-class TracedSaver {
- public:
-  TracedSaver(const std::string& saver, const std::string& traceFile,
-              const std::string& environment) {
-    const std::set<DWORD> before = SaverProcesses();
-    std::string command = "/bin/sh -c \"" + environment +
-                          " WINEDEBUG=+timestamp,+mci exec wine '" + UnixPathOf(saver) +
-                          "' /s 2>'" + UnixPathOf(traceFile) + "'\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION shell = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &shell)) {
-      return;
-    }
-    CloseHandle(shell.hThread);
-    CloseHandle(shell.hProcess);
-    WaitFor([&] {
-      for (DWORD id : SaverProcesses()) {
-        if (before.count(id) == 0) process_ = OpenProcess(SYNCHRONIZE, FALSE, id);
-      }
-      return process_ != nullptr;
-    }, 10000);
-  }
-  ~TracedSaver() {
-    if (process_ != nullptr) CloseHandle(process_);
-  }
-  bool started() const { return process_ != nullptr; }
-  bool WaitForEnd(DWORD milliseconds) const {
-    return process_ != nullptr && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
-  }
-
- private:
-  HANDLE process_ = nullptr;
-};
 
 // One MCI command string the saver sent, with Wine's timestamp in seconds.
 struct MciCommand {
@@ -187,7 +117,7 @@ MusicRun RunWithMusic(const SaverInstall& install, DWORD runMs,
   EXPECT_TRUE(recorder.recording()) << "no recordable sound input";
   const std::string trace = install.folder() + "\\mci-trace.txt";
   {
-    TracedSaver saver(install.saver(), trace, environment);
+    TracedSaver saver(install.saver(), "/s", trace, "+timestamp,+mci", environment);
     EXPECT_TRUE(saver.started());
     EXPECT_TRUE(WaitFor([] { return FindWindowA("OpenGL", nullptr) != nullptr; }, 10000));
     PumpMessages(runMs);
