@@ -63,15 +63,19 @@ void SyncSwapsToRefresh() {
 
 void CreateRenderingContext() {
   Effect.deviceContext = GetDC(Effect.window);
-  const PIXELFORMATDESCRIPTOR& descriptor = EffectPixelFormat();
-  const int format = ChoosePixelFormat(Effect.deviceContext, &descriptor);
-  SetPixelFormat(Effect.deviceContext, format, &descriptor);
+  SetEffectPixelFormat(Effect.deviceContext);
   Effect.renderingContext = wglCreateContext(Effect.deviceContext);
   wglMakeCurrent(Effect.deviceContext, Effect.renderingContext);
   SyncSwapsToRefresh();
 }
 
 }  // namespace
+
+void SetEffectPixelFormat(HDC deviceContext) {
+  const PIXELFORMATDESCRIPTOR& descriptor = EffectPixelFormat();
+  const int format = ChoosePixelFormat(deviceContext, &descriptor);
+  SetPixelFormat(deviceContext, format, &descriptor);
+}
 
 bool OpenEffectWindow() {
   Effect.instance = GetModuleHandleA(nullptr);

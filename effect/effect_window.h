@@ -9,6 +9,10 @@
 // could not be made; the display then has its mode back already.
 bool OpenEffectWindow();
 
+// Gives a window's device context the effect's pixel format: double-buffered
+// 32-bit RGBA with a 32-bit depth buffer.
+void SetEffectPixelFormat(HDC deviceContext);
+
 LRESULT CALLBACK EffectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Undoes the start-up, display mode first.

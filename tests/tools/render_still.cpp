@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "effect_state.h"
+#include "effect_window.h"
 #include "scene.h"
 #include "screen_capture.h"
 
@@ -66,14 +67,7 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowExA(WS_EX_TOPMOST, "OndiraStill", nullptr, WS_POPUP, 0, 0, width,
                                 height, nullptr, nullptr, windowClass.hInstance, nullptr);
   Effect.deviceContext = GetDC(window);
-  PIXELFORMATDESCRIPTOR descriptor = {};
-  descriptor.nSize = sizeof descriptor;
-  descriptor.nVersion = 1;
-  descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-  descriptor.cColorBits = 32;
-  descriptor.cDepthBits = 32;
-  SetPixelFormat(Effect.deviceContext, ChoosePixelFormat(Effect.deviceContext, &descriptor),
-                 &descriptor);
+  SetEffectPixelFormat(Effect.deviceContext);
   HGLRC context = wglCreateContext(Effect.deviceContext);
   wglMakeCurrent(Effect.deviceContext, context);
 

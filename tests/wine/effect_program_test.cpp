@@ -18,16 +18,6 @@ DEVMODEA CurrentDisplayMode() {
   return mode;
 }
 
-HWND FindWindowOf(DWORD processId, const char* className, const char* title) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, className, title); window != nullptr;
-       window = FindWindowExA(nullptr, window, className, title)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId) return window;
-  }
-  return nullptr;
-}
-
 // A sample desktop behind the effect: four coloured quadrants.
 Picture QuadrantDesktop() {
   Picture picture;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "effect_state.h"
+#include "effect_window.h"
 #include "scene.h"
 #include "screen_capture.h"
 #include "wine_test_support.h"
@@ -25,13 +26,7 @@ class GlWindow {
     window_ = CreateWindowExA(WS_EX_TOPMOST, "OndiraTestGl", nullptr, WS_POPUP | WS_VISIBLE, 0, 0,
                               width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     dc_ = GetDC(window_);
-    PIXELFORMATDESCRIPTOR descriptor = {};
-    descriptor.nSize = sizeof descriptor;
-    descriptor.nVersion = 1;
-    descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    descriptor.cColorBits = 32;
-    descriptor.cDepthBits = 32;
-    SetPixelFormat(dc_, ChoosePixelFormat(dc_, &descriptor), &descriptor);
+    SetEffectPixelFormat(dc_);
     context_ = wglCreateContext(dc_);
     wglMakeCurrent(dc_, context_);
     Effect.deviceContext = dc_;

@@ -164,6 +164,16 @@ INPUT MouseInput(DWORD flags, LONG x = 0, LONG y = 0) {
 
 }  // namespace
 
+HWND FindWindowOf(DWORD processId, const char* className, const char* title) {
+  for (HWND window = FindWindowExA(nullptr, nullptr, className, title); window != nullptr;
+       window = FindWindowExA(nullptr, window, className, title)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId) return window;
+  }
+  return nullptr;
+}
+
 std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
   std::pair<DWORD, std::vector<HWND>> search{processId, {}};
   EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&search));

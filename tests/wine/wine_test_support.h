@@ -69,6 +69,10 @@ class RunningProgram {
   PROCESS_INFORMATION process_ = {};
 };
 
+// The top-level window of a process with this class and title (either may
+// be null for any), hidden ones included.
+HWND FindWindowOf(DWORD processId, const char* className, const char* title);
+
 // Top-level windows of a process, hidden ones included.
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
 

@@ -19,16 +19,6 @@ namespace {
 
 const DWORD EndsAtOnceMs = 3000;
 
-HWND FindWindowOf(DWORD processId, const char* className, const char* title) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, className, title); window != nullptr;
-       window = FindWindowExA(nullptr, window, className, title)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId) return window;
-  }
-  return nullptr;
-}
-
 // The missing-effect message in the system code page.
 std::string ExpectedMessageBytes() {
   const char utf8[] = "Ondira.dllが同じﾌｫﾙﾀﾞに見つかりません！";
@@ -172,7 +162,7 @@ void ExpectEndsWithoutStartingAnything(const std::string& saverPath, const std::
 }
 
 TEST_F(SaverProgram, UnsupportedSwitchesEndWithoutStartingAnything) {
-  for (const char* arguments : {"/a", "s", "/x", "/a 1234", "/c", "/c:1234"}) {
+  for (const char* arguments : {"/a", "s", "/x", "/a 1234"}) {
     ExpectEndsWithoutStartingAnything(install->saver(), arguments);
   }
   EXPECT_EQ(GetFileAttributesA(install->settingsFile().c_str()), INVALID_FILE_ATTRIBUTES)
