@@ -13,8 +13,8 @@ work=$(mktemp -d)
 
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" programs >/dev/null
-. "$root/scripts/wine-session.sh"
-trap 'ondira_end_session; rm -rf "$work"' EXIT
+. "$root/scripts/wine-rig.sh"
+trap 'ondira_end_rig; rm -rf "$work"' EXIT
 unset DISPLAY
 ondira_start_display 1024x768
 ondira_use_prefix "$root/build/run-prefix"

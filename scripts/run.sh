@@ -11,8 +11,8 @@ shots="$root/out/screenshots"
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" programs
 
-. "$root/scripts/wine-session.sh"
-trap ondira_end_session EXIT
+. "$root/scripts/wine-rig.sh"
+trap ondira_end_rig EXIT
 headless=no
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   headless=yes

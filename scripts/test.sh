@@ -12,8 +12,8 @@ echo "== native tests"
 (cd "$root/build/host" && ctest --output-on-failure)
 
 echo "== Windows tests under Wine"
-. "$root/scripts/wine-session.sh"
-trap ondira_end_session EXIT
+. "$root/scripts/wine-rig.sh"
+trap ondira_end_rig EXIT
 unset DISPLAY
 ondira_start_display 1024x768
 ondira_start_audio "$root/build/audio"

@@ -1,5 +1,7 @@
 #include "control_surface.h"
 
+#include "application.h"
+
 void ControlSurface::Resize(int width, int height) { surface_.Resize(width, height, background_); }
 
 void ControlSurface::DrawLine(int x1, int y1, int x2, int y2, COLORREF colour) {
@@ -28,6 +30,38 @@ bool ControlSurface::PassMouseDown(int button, LPARAM position) const {
     }
   }
   return false;
+}
+
+bool ControlSurface::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   LRESULT& result) const {
+  result = 0;
+  switch (message) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      Paint(dc);
+      EndPaint(window, &paint);
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      PassMouseDown(PressedButtonOf(message), lParam);
+      return true;
+    case WM_SETCURSOR:
+      if (App::CurrentMousePointer() != App::MousePointer::Hourglass) return false;
+      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
 }
 
 int CurrentShiftState() {

@@ -28,6 +28,12 @@ class ControlSurface {
   // true when a control took it.
   bool PassMouseDown(int button, LPARAM position) const;
 
+  // The messages every window with a surface handles alike: erasing (never),
+  // painting and printing the surface, mouse presses, and the hourglass of
+  // the pointer override. True, with `result` set, when it took the message.
+  bool HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT& result) const;
+
  private:
   COLORREF background_;
   Canvas surface_;

@@ -135,6 +135,8 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (surface_.HandleMessage(window_, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_SIZE:
       clientWidth_ = LOWORD(lParam);
@@ -143,34 +145,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnResize();
       Refresh();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      surface_.Paint(dc);
-      EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      surface_.Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_TIMER: {
       const auto found = timers_.find(wParam);
       if (found != timers_.end()) found->second->Tick();
       return 0;
     }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      surface_.PassMouseDown(PressedButtonOf(message), lParam);
-      return 0;
-    case WM_SETCURSOR:
-      if (App::CurrentMousePointer() == App::MousePointer::Hourglass) {
-        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-        return TRUE;
-      }
-      break;
     case WM_CLOSE:
       Unload();
       return 0;

@@ -6,6 +6,21 @@ namespace {
 
 const char PictureBoxClassName[] = "OndiraPictureBox";
 
+// The first of the box's own controls that the tab key can reach.
+HWND FirstTabStopIn(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) return child;
+  }
+  return nullptr;
+}
+
+bool IsTabForward(const MSG* key) {
+  return key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_TAB &&
+         GetKeyState(VK_SHIFT) >= 0;
+}
+
 }  // namespace
 
 PictureBox::~PictureBox() {
@@ -25,7 +40,8 @@ void PictureBox::Create(HWND parent, int left, int top, int width, int height) {
     windowClass.lpszClassName = PictureBoxClassName;
     registered = RegisterClassA(&windowClass) != 0;
   }
-  CreateWindowExA(WS_EX_CONTROLPARENT, PictureBoxClassName, "",
+  const DWORD frame = border ? WS_EX_CLIENTEDGE : 0;
+  CreateWindowExA(WS_EX_CONTROLPARENT | frame, PictureBoxClassName, "",
                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, left, top,
                   width, height, parent, nullptr, App::Instance(), this);
 }
@@ -50,33 +66,26 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (surface_.HandleMessage(window_, message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_SIZE:
       surface_.Resize(LOWORD(lParam), HIWORD(lParam));
       if (onResize) onResize();
       Refresh();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      surface_.Paint(dc);
-      EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      surface_.Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      surface_.PassMouseDown(PressedButtonOf(message), lParam);
-      return 0;
-    case WM_SETCURSOR:
-      if (App::CurrentMousePointer() == App::MousePointer::Hourglass) {
-        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-        return TRUE;
+    // The box comes just before its own controls in the tab order: the tab
+    // key on the focused box itself moves into them.
+    case WM_GETDLGCODE:
+      if (IsTabForward(reinterpret_cast<const MSG*>(lParam)) &&
+          FirstTabStopIn(window_) != nullptr) {
+        return DLGC_WANTTAB;
+      }
+      break;
+    case WM_KEYDOWN:
+      if (wParam == VK_TAB) {
+        if (HWND first = FirstTabStopIn(window_)) SetFocus(first);
+        return 0;
       }
       break;
     default:

@@ -15,7 +15,8 @@ class PictureBox {
   PictureBox(const PictureBox&) = delete;
   PictureBox& operator=(const PictureBox&) = delete;
 
-  // Creates the window inside `parent` at a pixel position and size.
+  // Creates the window inside `parent` at a pixel position and size (the
+  // outer size, a border included).
   void Create(HWND parent, int left, int top, int width, int height);
   HWND Handle() const { return window_; }
   int ScaleWidth() const { return surface_.width(); }
@@ -26,6 +27,8 @@ class PictureBox {
 
   // Runs after every change of size, once the surface has its new size.
   std::function<void()> onResize;
+  // A sunken 3D frame around the inner area; set before Create.
+  bool border = false;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "application.h"
+#include "ondira_p.h"
 #include "ondira_r.h"
 #include "ondira_s.h"
 #include "settings_rules.h"
@@ -71,6 +72,8 @@ void Main() {
   }
   switch (mode) {
     case SaverMode::Configure:
+      Ondira_P::ShowModal();
+      App::TerminateAtOnce();
     case SaverMode::Refuse:
       App::TerminateAtOnce();
     case SaverMode::RunHidingPointer:

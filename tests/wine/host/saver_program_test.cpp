@@ -276,8 +276,12 @@ TEST_F(SaverProgram, PreviewFillsItsParentAndEndsWithIt) {
     EXPECT_EQ(owner, saver.id());
     EXPECT_EQ(GetParent(preview), monitor);
     EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
+    // The window is made a child first and sized after: wait for its size.
     RECT rect = {};
-    GetWindowRect(preview, &rect);
+    WaitFor([&] {
+      GetWindowRect(preview, &rect);
+      return rect.right - rect.left == 152;
+    }, 3000);
     EXPECT_EQ(rect.left, 300);
     EXPECT_EQ(rect.top, 200);
     EXPECT_EQ(rect.right - rect.left, 152);

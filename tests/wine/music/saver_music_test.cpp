@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <algorithm>
 #include <cctype>
@@ -150,6 +151,7 @@ class SaverMusic : public ::testing::Test {
   void SetUp() override {
     sounds = Environment("ONDIRA_TEST_SOUNDS");
     if (sounds.empty()) GTEST_SKIP() << "the test sounds are made by scripts/test.sh";
+    WarmUpMp3Decoding();
     install = std::make_unique<SaverInstall>("Ondira Music", true);
     music = install->folder() + "\\" + AnsiFromUtf8("曲 フォルダ");
     CreateDirectoryA(music.c_str(), nullptr);
@@ -161,6 +163,16 @@ class SaverMusic : public ::testing::Test {
       DeleteFileA((music + "\\" + name).c_str());
     }
     RemoveDirectoryA(music.c_str());
+  }
+  // The first MP3 a fresh system opens waits for the decoder's plugins to be
+  // found and listed, which can take seconds; do that once before timing anything.
+  void WarmUpMp3Decoding() {
+    static bool warm = false;
+    if (warm) return;
+    warm = true;
+    const std::string open = "open \"" + sounds + "\\tone.mp3\" type MPEGVideo alias warmup";
+    mciSendStringA(open.c_str(), nullptr, 0, nullptr);
+    mciSendStringA("close warmup", nullptr, 0, nullptr);
   }
   // A copy of one of the test sounds in the music folder, as the settings name it.
   std::string Sound(const char* source, const char* name) {
@@ -176,7 +188,7 @@ class SaverMusic : public ::testing::Test {
 TEST_F(SaverMusic, Mp3PlaysRestartsAfterItsEndAndStopsWithTheEffect) {
   const std::string mp3 = Sound("tone.mp3", "tone 1.mp3");
   WriteSettings(*install, 2, mp3);
-  const MusicRun run = RunWithMusic(*install, 5500);
+  const MusicRun run = RunWithMusic(*install, 6000);
   EXPECT_TRUE(run.endedOnTime);
 
   // The path goes to MCI in double quotes, spaces and Japanese included.

@@ -5,7 +5,7 @@
 #   ondira_use_prefix DIR                uses the prefix at DIR, made once
 #   ondira_start_audio DIR               a private sound server with one silent,
 #                                        real-time output whose sound can be recorded
-#   ondira_end_session                   stops what was started
+#   ondira_end_rig                   stops what was started
 
 ONDIRA_STARTED_XVFB_PID=""
 ONDIRA_AUDIO_DIR=""
@@ -47,7 +47,7 @@ ondira_use_prefix() {
 }
 
 ondira_start_wine_server() {
-  # Keep one server and its services alive for the whole session: programs
+  # Keep one server and its services alive for the whole run: programs
   # start faster, and no service holds on to a test runner's output pipe.
   wineserver -p >/dev/null 2>&1
   wine cmd /c exit >/dev/null 2>&1 </dev/null
@@ -64,6 +64,8 @@ ondira_prepare_prefix() {
   # The Japanese system fonts the saver names, mapped to the installed IPA fonts.
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
+  # Wine's own window-frame font, for the close box's glyph.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -w
   touch "$WINEPREFIX/.ondira-ready"
   ondira_start_wine_server
@@ -93,7 +95,7 @@ ondira_start_audio() {
     >"$ONDIRA_AUDIO_DIR/no-device.conf"
 }
 
-ondira_end_session() {
+ondira_end_rig() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
   if [ -n "$ONDIRA_AUDIO_DIR" ]; then
     XDG_RUNTIME_DIR="$ONDIRA_AUDIO_DIR" HOME="$ONDIRA_AUDIO_DIR" pulseaudio --kill >/dev/null 2>&1 || true
