@@ -1,5 +1,8 @@
 #include "wine_test_support.h"
 
+#include <fstream>
+#include <sstream>
+
 namespace wine_test {
 
 Picture CopyScreen() {
@@ -86,6 +89,28 @@ void PumpMessages(DWORD milliseconds) {
     }
     Sleep(5);
   } while (GetTickCount() - start < milliseconds);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string AnsiFromUtf8(const std::string& utf8) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], bytes, nullptr, nullptr);
+  ansi.pop_back();
+  return ansi;
 }
 
 std::string ThisProgramDirectory() {

@@ -51,6 +51,13 @@ bool WaitFor(Condition condition, DWORD milliseconds) {
   return true;
 }
 
+// A file's bytes, and a file made of the given bytes.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// UTF-8 text in the system's ANSI code page.
+std::string AnsiFromUtf8(const std::string& utf8);
+
 // The directory of this test program, without a trailing backslash.
 std::string ThisProgramDirectory();
 

@@ -20,14 +20,7 @@ namespace {
 const DWORD EndsAtOnceMs = 3000;
 
 // The missing-effect message in the system code page.
-std::string ExpectedMessageBytes() {
-  const char utf8[] = "Ondira.dllが同じﾌｫﾙﾀﾞに見つかりません！";
-  wchar_t wide[128] = {};
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 128);
-  char ansi[256] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr);
-  return ansi;
-}
+std::string ExpectedMessageBytes() { return AnsiFromUtf8("Ondira.dllが同じﾌｫﾙﾀﾞに見つかりません！"); }
 
 std::string HandleText(HWND window) {
   return std::to_string(static_cast<long long>(reinterpret_cast<INT_PTR>(window)));
@@ -203,7 +196,7 @@ TEST_F(SaverProgram, HostileCommandLinesNeverHangOrCrash) {
 TEST_F(SaverProgram, HostileSettingsStillRunAndAreLeftUntouched) {
   std::string garbage;
   for (int i = 0; i < 100000; ++i) garbage += static_cast<char>((i * 131) & 0xFF);
-  std::ofstream(install->settingsFile(), std::ios::binary) << garbage;
+  WriteFileBytes(install->settingsFile(), garbage);
   {
     RunningProgram saver(install->saver(), "/s");
     ASSERT_TRUE(WaitFor([] { return FindWindowA("OpenGL", nullptr) != nullptr; }, 10000));
@@ -211,10 +204,7 @@ TEST_F(SaverProgram, HostileSettingsStillRunAndAreLeftUntouched) {
     PressKey(VK_SPACE);
     EXPECT_TRUE(saver.WaitForEnd(10000));
   }
-  std::ifstream in(install->settingsFile(), std::ios::binary);
-  std::ostringstream after;
-  after << in.rdbuf();
-  EXPECT_EQ(after.str(), garbage);
+  EXPECT_EQ(ReadFileBytes(install->settingsFile()), garbage);
   DeleteFileA(install->settingsFile().c_str());
 }
 

@@ -14,16 +14,8 @@
 
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using wine_test::ReadFileBytes;
+using wine_test::WriteFileBytes;
 
 class SettingsFile : public ::testing::Test {
  protected:
@@ -58,7 +50,7 @@ TEST_F(SettingsFile, WritesTheKeysAsCodePage932BytesInOrder) {
                                "BGM\x8B\xE6\x95\xAA=2\r\n"
                                "BGM\xD8\xCB\xDF\xB0\xC4=-1\r\n"
                                "BGM\xCC\xA7\xB2\xD9=" + music + "\r\n";
-  EXPECT_EQ(ReadBytes(file), expected);
+  EXPECT_EQ(ReadFileBytes(file), expected);
 
   EXPECT_EQ(Ondira_B::ReadIniValue(SettingsKeys::Section, SettingsKeys::BgmKind, file), "2");
   EXPECT_EQ(Ondira_B::ReadIniValue(SettingsKeys::Section, SettingsKeys::BgmRepeat, file), "-1");
@@ -66,22 +58,22 @@ TEST_F(SettingsFile, WritesTheKeysAsCodePage932BytesInOrder) {
 
   // An empty value keeps the key, with nothing after the equals sign.
   Ondira_B::WriteIniValue(SettingsKeys::Section, SettingsKeys::BgmFile, "", file);
-  EXPECT_NE(ReadBytes(file).find("BGM\xCC\xA7\xB2\xD9=\r\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(file).find("BGM\xCC\xA7\xB2\xD9=\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsFile, ReadsAtMost255BytesAndNeverCreatesTheFile) {
   EXPECT_EQ(Ondira_B::ReadIniValue(SettingsKeys::Section, SettingsKeys::BgmFile, file), "");
   EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES);
 
-  WriteBytes(file, "[Section]\r\nBGM\xCC\xA7\xB2\xD9=" + std::string(300, 'x') + "\r\n");
+  WriteFileBytes(file, "[Section]\r\nBGM\xCC\xA7\xB2\xD9=" + std::string(300, 'x') + "\r\n");
   EXPECT_EQ(Ondira_B::ReadIniValue(SettingsKeys::Section, SettingsKeys::BgmFile, file),
             std::string(255, 'x'));
-  WriteBytes(file, "[Section]\r\nBGM\xCC\xA7\xB2\xD9=" + std::string(100000, 'y') + "\r\n");
+  WriteFileBytes(file, "[Section]\r\nBGM\xCC\xA7\xB2\xD9=" + std::string(100000, 'y') + "\r\n");
   EXPECT_EQ(Ondira_B::ReadIniValue(SettingsKeys::Section, SettingsKeys::BgmFile, file).size(), 255u);
 }
 
 TEST_F(SettingsFile, FileExistsOpensFilesOnly) {
-  WriteBytes(file, "x");
+  WriteFileBytes(file, "x");
   CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
   struct Case { std::string path; bool exists; };
   const Case cases[] = {
@@ -129,12 +121,12 @@ TEST_F(SettingsFile, HostileContentsGiveTheDefaults) {
   };
   for (const std::string& content : contents) {
     SetUp();
-    WriteBytes(file, content);
+    WriteFileBytes(file, content);
     LoadSettingsFrom(RealFile(file));
     EXPECT_EQ(Ondira_BGM::BgmKind, 0);
     EXPECT_EQ(Ondira_BGM::BgmRepeat, 0);
     EXPECT_EQ(Ondira_BGM::BgmFile, "");
-    EXPECT_EQ(ReadBytes(file), content) << "reading changed the file";
+    EXPECT_EQ(ReadFileBytes(file), content) << "reading changed the file";
   }
   // A folder where the file should be.
   DeleteFileA(file.c_str());

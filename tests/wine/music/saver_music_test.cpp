@@ -27,14 +27,6 @@ std::string Environment(const char* name) {
   return length > 0 && length < sizeof value ? value : "";
 }
 
-std::string AnsiFromUtf8(const std::string& utf8) {
-  wchar_t wide[1024] = {};
-  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide, 1024);
-  char ansi[2048] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr);
-  return ansi;
-}
-
 // One MCI command string the saver sent, with Wine's timestamp in seconds.
 struct MciCommand {
   double time;

@@ -8,28 +8,6 @@
 
 using namespace wine_test;
 
-std::string Ansi(const std::string& utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &ansi[0], bytes, nullptr, nullptr);
-  ansi.pop_back();
-  return ansi;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string SettingsBytes(const std::string& kind, const std::string& repeat,
                           const std::string& file) {
   return "[Section]\r\n"
@@ -72,7 +50,7 @@ void SaveBitmap(const Picture& screen, const RECT& part, const std::string& path
     }
     bytes += row;
   }
-  WriteBytes(path, bytes);
+  WriteFileBytes(path, bytes);
 }
 
 namespace {

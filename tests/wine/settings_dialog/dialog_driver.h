@@ -26,12 +26,6 @@ constexpr POINT Cmd_BGM = {36, 116}, Cmd_Set = {320, 200}, Cmd_Can = {396, 200},
 constexpr POINT Combo = {92, 52};
 }  // namespace Laid
 
-// UTF-8 to the system code page, as the saver keeps paths.
-std::string Ansi(const std::string& utf8);
-
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
-
 // The settings file the dialog writes from scratch.
 std::string SettingsBytes(const std::string& kind, const std::string& repeat,
                           const std::string& file);

@@ -44,12 +44,12 @@ class SettingsDialog : public ::testing::Test {
   }
   static std::string settings() { return install->settingsFile(); }
   // A music file that exists, in a folder with a Japanese name.
-  static std::string MusicFolder() { return install->folder() + "\\" + Ansi("音楽"); }
-  static std::string MusicName() { return Ansi("曲 1.mp3"); }
+  static std::string MusicFolder() { return install->folder() + "\\" + AnsiFromUtf8("音楽"); }
+  static std::string MusicName() { return AnsiFromUtf8("曲 1.mp3"); }
   static std::string MusicFile() {
     CreateDirectoryA(MusicFolder().c_str(), nullptr);
     const std::string file = MusicFolder() + "\\" + MusicName();
-    WriteBytes(file, "ID3");
+    WriteFileBytes(file, "ID3");
     return file;
   }
   static SaverInstall* install;
@@ -163,7 +163,7 @@ TEST_F(SettingsDialog, EachLoadedKindShowsItsMarkAndItsExtraControl) {
   };
   CreateDirectoryA((ThisProgramDirectory() + "\\screenshots").c_str(), nullptr);
   for (const Case& c : cases) {
-    WriteBytes(settings(), SettingsBytes(c.kind, c.repeat, music));
+    WriteFileBytes(settings(), SettingsBytes(c.kind, c.repeat, music));
     DialogUnderTest dialog(*install);
     ASSERT_TRUE(dialog.shown()) << c.kind;
     EXPECT_EQ(dialog.SelectedMark(), c.mark) << c.kind;
@@ -207,7 +207,7 @@ HWND FocusOf(HWND window) {
 }
 
 TEST_F(SettingsDialog, TheTabKeyVisitsTheControlsInTheirOrder) {
-  WriteBytes(settings(), SettingsBytes("1", "", ""));
+  WriteFileBytes(settings(), SettingsBytes("1", "", ""));
   DialogUnderTest dialog(*install);
   ASSERT_TRUE(dialog.shown());
   dialog.Click(dialog.window(), 300, 240);  // on the gradient: activates, takes no focus
@@ -272,7 +272,7 @@ TEST_F(SettingsDialog, ACaptionOrAMarkSelectsItsKindWithEitherButton) {
 
 // The open-file dialog of the saver's process, found by its title.
 HWND OpenFileDialogOf(DWORD processId) {
-  const std::string title = Ansi("ﾌｧｲﾙを開く");
+  const std::string title = AnsiFromUtf8("ﾌｧｲﾙを開く");
   for (HWND window : TopLevelWindowsOf(processId)) {
     char caption[64] = {};
     GetWindowTextA(window, caption, sizeof caption);
@@ -336,7 +336,7 @@ TEST_F(SettingsDialog, TheFileChooserShowsTheChosenFileAndCancelKeepsIt) {
   dialog.ClickMark(1);
   dialog.ClickButton(dialog.cmdSet());
   ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-  EXPECT_EQ(ReadBytes(settings()), SettingsBytes("1", "0", music));
+  EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("1", "0", music));
 }
 
 // --- apply --------------------------------------------------------------------
@@ -348,7 +348,7 @@ TEST_F(SettingsDialog, ApplyWritesTheWholeFileForEachKind) {
     ASSERT_TRUE(dialog.shown());
     dialog.ClickButton(dialog.cmdSet());
     ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-    EXPECT_EQ(ReadBytes(settings()), SettingsBytes("0", "0", ""));
+    EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("0", "0", ""));
   }
   {
     DeleteFileA(settings().c_str());
@@ -358,7 +358,7 @@ TEST_F(SettingsDialog, ApplyWritesTheWholeFileForEachKind) {
     dialog.TypeIntoCombo("12");
     dialog.ClickButton(dialog.cmdSet());
     ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-    EXPECT_EQ(ReadBytes(settings()), SettingsBytes("1", "12", ""));
+    EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("1", "12", ""));
   }
   {
     DeleteFileA(settings().c_str());
@@ -369,7 +369,7 @@ TEST_F(SettingsDialog, ApplyWritesTheWholeFileForEachKind) {
     EXPECT_EQ(ComboText(dialog.combo()), "3");
     dialog.ClickButton(dialog.cmdSet());
     ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-    EXPECT_EQ(ReadBytes(settings()), SettingsBytes("1", "3", ""));
+    EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("1", "3", ""));
   }
   {
     // Kind 2 with a chosen file; the earlier track stays in the combo and is written.
@@ -384,7 +384,7 @@ TEST_F(SettingsDialog, ApplyWritesTheWholeFileForEachKind) {
     PumpMessages(200);
     dialog.ClickButton(dialog.cmdSet());
     ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-    EXPECT_EQ(ReadBytes(settings()), SettingsBytes("2", "3", music));
+    EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("2", "3", music));
   }
 }
 
@@ -403,7 +403,7 @@ TEST_F(SettingsDialog, ApplyWritesZeroForATrackThatIsNoNumberOrOutOfRange) {
     dialog.ClickButton(dialog.cmdSet());
     ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs)) << c.typed;
     EXPECT_EQ(dialog.program().ExitCode(), 0u) << c.typed;
-    EXPECT_EQ(ReadBytes(settings()), SettingsBytes("1", c.written, "")) << c.typed;
+    EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("1", c.written, "")) << c.typed;
   }
 }
 
@@ -412,7 +412,7 @@ TEST_F(SettingsDialog, ApplyWritesZeroForATrackThatIsNoNumberOrOutOfRange) {
 // process, the file cannot be written by anyone, under Wine as root too.
 TEST_F(SettingsDialog, ApplyToASettingsFileThatCannotBeWrittenClosesAndLeavesItIntact) {
   const std::string before = SettingsBytes("0", "7", "");
-  WriteBytes(settings(), before);
+  WriteFileBytes(settings(), before);
   HANDLE held = CreateFileA(settings().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -424,14 +424,14 @@ TEST_F(SettingsDialog, ApplyToASettingsFileThatCannotBeWrittenClosesAndLeavesItI
   EXPECT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
   EXPECT_EQ(dialog.program().ExitCode(), 0u);
   CloseHandle(held);
-  EXPECT_EQ(ReadBytes(settings()), before);
+  EXPECT_EQ(ReadFileBytes(settings()), before);
 }
 
 // The same with the file marked read-only, where the mark stops writes (not
 // for a process running as root under Wine, where it is only the file's mode).
 TEST_F(SettingsDialog, ApplyToAReadOnlySettingsFileClosesAndLeavesItIntact) {
   const std::string before = SettingsBytes("0", "7", "");
-  WriteBytes(settings(), before);
+  WriteFileBytes(settings(), before);
   ASSERT_TRUE(SetFileAttributesA(settings().c_str(), FILE_ATTRIBUTE_READONLY));
   HANDLE probe = CreateFileA(settings().c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -444,7 +444,7 @@ TEST_F(SettingsDialog, ApplyToAReadOnlySettingsFileClosesAndLeavesItIntact) {
   dialog.ClickCaption(1);
   dialog.ClickButton(dialog.cmdSet());
   EXPECT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-  EXPECT_EQ(ReadBytes(settings()), before);
+  EXPECT_EQ(ReadFileBytes(settings()), before);
 }
 
 // --- cancel, the close box, the home page ----------------------------------------
@@ -454,7 +454,7 @@ TEST_F(SettingsDialog, CancelAndTheCloseBoxWriteNothingAndEnd) {
   for (bool closeBox : {false, true}) {
     for (bool existing : {false, true}) {
       DeleteFileA(settings().c_str());
-      if (existing) WriteBytes(settings(), before);
+      if (existing) WriteFileBytes(settings(), before);
       DialogUnderTest dialog(*install);
       ASSERT_TRUE(dialog.shown());
       dialog.ClickCaption(2);
@@ -465,7 +465,7 @@ TEST_F(SettingsDialog, CancelAndTheCloseBoxWriteNothingAndEnd) {
       }
       EXPECT_TRUE(dialog.WaitForEnd(EndsAtOnceMs)) << (closeBox ? "close box" : "cancel");
       if (existing) {
-        EXPECT_EQ(ReadBytes(settings()), before);
+        EXPECT_EQ(ReadFileBytes(settings()), before);
       } else {
         EXPECT_EQ(GetFileAttributesA(settings().c_str()), INVALID_FILE_ATTRIBUTES);
       }
@@ -486,7 +486,7 @@ TEST_F(SettingsDialog, TheHomePageButtonLeavesTheDialogOpenAndUnchanged) {
   }
   dialog.ClickButton(dialog.cmdSet());
   ASSERT_TRUE(dialog.WaitForEnd(EndsAtOnceMs));
-  EXPECT_EQ(ReadBytes(settings()), SettingsBytes("1", "8", ""));
+  EXPECT_EQ(ReadFileBytes(settings()), SettingsBytes("1", "8", ""));
 }
 
 }  // namespace
