@@ -10,6 +10,10 @@ namespace {
 
 const char EffectClassName[] = "OpenGL";
 
+// The records handed to the platform, at the sizes it expects.
+static_assert(sizeof(DEVMODEA) == 156, "display-mode record");
+static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "pixel-format descriptor");
+
 int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 

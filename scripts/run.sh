@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the programs and runs the wave effect over
-# a sample desktop: on your X display when DISPLAY is set (press a key or
-# click to end it), otherwise on a private Xvfb display, ended after the
+# Installs what is missing, builds the programs and runs the screen saver
+# over a sample desktop, then opens its settings dialog: on your X display
+# when DISPLAY is set (press a key or click to end the effect, close the
+# dialog yourself), otherwise on a private Xvfb display, ended after the
 # screenshots. Screenshots go to out/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,18 +26,30 @@ wine "$bin/sample_desktop.exe" &
 sleep 2
 import -window root "$shots/1-sample-desktop.png"
 
-wine "$bin/Ondira.dll" &
-effect=$!
+# The full-screen run, as Windows starts it: the saver starts the effect.
+wine "$bin/Ondira.scr" /s &
+saver=$!
 sleep 1.5
 import -window root "$shots/2-effect-early.png"
 sleep 5
 import -window root "$shots/3-effect-later.png"
-echo "Screenshots: $shots"
-
 if [ "$headless" = yes ]; then
   xdotool key space
 else
-  echo "Press a key or click in the effect to end it."
+  echo "Press a key or click to end the effect."
 fi
-wait "$effect"
-echo "The effect ended with exit code $?."
+wait "$saver" || true
+echo "The saver's run ended."
+
+# The settings dialog; nothing is saved unless its apply button is pressed.
+wine "$bin/Ondira.scr" /c &
+dialog=$!
+sleep 3
+import -window root "$shots/4-settings-dialog.png"
+if [ "$headless" = yes ]; then
+  kill "$dialog" 2>/dev/null || true
+else
+  echo "Close the settings dialog to finish."
+  wait "$dialog" || true
+fi
+echo "Screenshots: $shots"
