@@ -57,6 +57,21 @@ class SaverProgram : public ::testing::Test {
 };
 SaverInstall* SaverProgram::install = nullptr;
 
+// What the Display Properties list reads from the file: the name, the
+// version and the icon.
+TEST_F(SaverProgram, CarriesItsNameVersionAndIcon) {
+  HMODULE saver = LoadLibraryExA(install->saver().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(saver, nullptr);
+  char name[64] = {};
+  LoadStringA(saver, 1, name, sizeof name);
+  EXPECT_STREQ(name, "Ondira");
+  EXPECT_NE(FindResourceA(saver, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)), nullptr)  // RT_VERSION
+      << "no version resource";
+  EXPECT_NE(FindResourceA(saver, MAKEINTRESOURCEA(100), MAKEINTRESOURCEA(14)), nullptr)  // RT_GROUP_ICON
+      << "no icon";
+  FreeLibrary(saver);
+}
+
 // --- the full-screen run -------------------------------------------------
 
 class RunSwitch : public SaverProgram, public ::testing::WithParamInterface<const char*> {};
