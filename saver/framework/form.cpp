@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "application.h"
+#include "window_object.h"
 #include "text.h"
 #include "timer.h"
 
@@ -124,13 +125,9 @@ UINT_PTR Form::AddTimer(Timer& timer) {
 void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<Form*>(create->lpCreateParams)->window_ = window;
-  }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* form = WindowObjectOf<Form>(window, message, lParam);
   if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) form->window_ = window;
   return form->HandleMessage(message, wParam, lParam);
 }
 

@@ -1,6 +1,7 @@
 #include "picture_box.h"
 
 #include "application.h"
+#include "window_object.h"
 
 namespace {
 
@@ -55,13 +56,9 @@ void PictureBox::Refresh() {
 }
 
 LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<PictureBox*>(create->lpCreateParams)->window_ = window;
-  }
-  auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* box = WindowObjectOf<PictureBox>(window, message, lParam);
   if (box == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCCREATE) box->window_ = window;
   return box->HandleMessage(message, wParam, lParam);
 }
 

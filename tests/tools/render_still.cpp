@@ -3,54 +3,13 @@
 //   render_still.exe FRAME OUTPUT.bmp
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "effect_state.h"
 #include "effect_window.h"
 #include "scene.h"
 #include "screen_capture.h"
-
-namespace {
-
-void SaveScreenAsBmp(const char* path, int width, int height) {
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-
-  BITMAPINFOHEADER header = {};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const int stride = (width * 3 + 3) & ~3;
-  header.biSizeImage = static_cast<DWORD>(stride) * height;
-  std::vector<unsigned char> bits(header.biSizeImage);
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), bits.data(),
-            reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + header.biSizeImage;
-  if (FILE* out = std::fopen(path, "wb")) {
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&header, sizeof header, 1, out);
-    std::fwrite(bits.data(), 1, bits.size(), out);
-    std::fclose(out);
-  }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-}
-
-}  // namespace
+#include "wine_test_support.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
@@ -78,7 +37,7 @@ int main(int argc, char** argv) {
   for (int k = 1; k <= frame; ++k) RenderFrame();
   glFinish();
   Sleep(300);
-  SaveScreenAsBmp(argv[2], width, height);
+  wine_test::SaveBitmap(wine_test::CopyScreen(), RECT{0, 0, width, height}, argv[2]);
 
   wglMakeCurrent(nullptr, nullptr);
   wglDeleteContext(context);

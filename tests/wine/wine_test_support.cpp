@@ -113,6 +113,38 @@ std::string AnsiFromUtf8(const std::string& utf8) {
   return ansi;
 }
 
+void SaveBitmap(const Picture& screen, const RECT& part, const std::string& path) {
+  const int width = part.right - part.left, height = part.bottom - part.top;
+  if (width <= 0 || height <= 0) return;
+  const int rowSize = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER file = {};
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biSizeImage = static_cast<DWORD>(rowSize * height);
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + info.biSizeImage;
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  for (int y = height - 1; y >= 0; --y) {
+    std::string row(static_cast<size_t>(rowSize), '\0');
+    for (int x = 0; x < width; ++x) {
+      const int sx = part.left + x, sy = part.top + y;
+      const bool inside = sx >= 0 && sy >= 0 && sx < screen.width && sy < screen.height;
+      const unsigned pixel = inside ? screen.At(sx, sy) : 0;
+      row[static_cast<size_t>(x) * 3] = static_cast<char>(Blue(pixel));
+      row[static_cast<size_t>(x) * 3 + 1] = static_cast<char>(Green(pixel));
+      row[static_cast<size_t>(x) * 3 + 2] = static_cast<char>(Red(pixel));
+    }
+    bytes += row;
+  }
+  WriteFileBytes(path, bytes);
+}
+
 std::string ThisProgramDirectory() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);

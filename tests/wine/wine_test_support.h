@@ -55,6 +55,10 @@ bool WaitFor(Condition condition, DWORD milliseconds) {
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// The part of a picture inside `part` as a 24-bit BMP file; what lies
+// outside the picture is black.
+void SaveBitmap(const Picture& screen, const RECT& part, const std::string& path);
+
 // UTF-8 text in the system's ANSI code page.
 std::string AnsiFromUtf8(const std::string& utf8);
 

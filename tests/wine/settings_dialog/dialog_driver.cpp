@@ -21,49 +21,7 @@ bool Near(unsigned pixel, int red, int green, int blue, int tolerance) {
          std::abs(Blue(pixel) - blue) <= tolerance;
 }
 
-void SaveBitmap(const Picture& screen, const RECT& part, const std::string& path) {
-  const int width = part.right - part.left, height = part.bottom - part.top;
-  if (width <= 0 || height <= 0) return;
-  const int rowSize = (width * 3 + 3) & ~3;
-  BITMAPFILEHEADER file = {};
-  BITMAPINFOHEADER info = {};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biSizeImage = static_cast<DWORD>(rowSize * height);
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + info.biSizeImage;
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-  for (int y = height - 1; y >= 0; --y) {
-    std::string row(static_cast<size_t>(rowSize), '\0');
-    for (int x = 0; x < width; ++x) {
-      const int sx = part.left + x, sy = part.top + y;
-      const bool inside = sx >= 0 && sy >= 0 && sx < screen.width && sy < screen.height;
-      const unsigned pixel = inside ? screen.At(sx, sy) : 0;
-      row[static_cast<size_t>(x) * 3] = static_cast<char>(Blue(pixel));
-      row[static_cast<size_t>(x) * 3 + 1] = static_cast<char>(Green(pixel));
-      row[static_cast<size_t>(x) * 3 + 2] = static_cast<char>(Red(pixel));
-    }
-    bytes += row;
-  }
-  WriteFileBytes(path, bytes);
-}
-
 namespace {
-
-HWND DialogOf(DWORD processId) {
-  for (HWND window = FindWindowExA(nullptr, nullptr, nullptr, "<Ondira>"); window != nullptr;
-       window = FindWindowExA(nullptr, window, nullptr, "<Ondira>")) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == processId) return window;
-  }
-  return nullptr;
-}
 
 std::string ClassOf(HWND window) {
   char name[64] = {};
@@ -126,7 +84,7 @@ DialogUnderTest::DialogUnderTest(const SaverInstall& install, const std::string&
   program_ = std::make_unique<RunningProgram>(install.saver(), arguments);
   if (!program_->started()) return;
   HWND window = nullptr;
-  if (!WaitFor([&] { return (window = DialogOf(program_->id())) != nullptr; }, 10000)) return;
+  if (!WaitFor([&] { return (window = FindWindowOf(program_->id(), nullptr, "<Ondira>")) != nullptr; }, 10000)) return;
   window_ = window;
   // The controls are all there once the window shows.
   if (!WaitFor([&] { return IsWindowVisible(window_) != FALSE; }, 10000)) {

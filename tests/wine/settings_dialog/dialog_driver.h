@@ -32,8 +32,6 @@ std::string SettingsBytes(const std::string& kind, const std::string& repeat,
 
 bool Near(unsigned pixel, int red, int green, int blue, int tolerance = 2);
 
-// Saves a part of a screen copy as a 24-bit bitmap file.
-void SaveBitmap(const wine_test::Picture& screen, const RECT& part, const std::string& path);
 
 enum class MouseButton { Left, Right };
 
